@@ -1,0 +1,142 @@
+#include "LoadSettings.h"
+
+#include "Registry.h"
+#include "RegistryLayout.h"
+#include "Unit1.h"
+#include "WorkingState.h"
+
+namespace {
+
+// Walks ComboBox5's account ids below accountsPath and builds the server
+// lists, the id lists and (when names is set) the display-name lists.
+void AccountPass(TRegistry& registry, const AnsiString& accountsPath, bool names) {
+  TForm1& f = *Form1;
+  for (int i = 0; i < f.ComboBox5->Items().Count(); ++i) {
+    const AnsiString& id = f.ComboBox5->Items()[i];
+    if (!registry.OpenKey(accountsPath + "\\" + id, false)) continue;
+    ServerText = registry.ReadString(layout::Pop3Server);
+    if (!ServerText.empty()) {
+      Pop3Servers.Add(ServerText);
+      SmtpServers.Add(registry.ReadString(layout::SmtpServer));
+      if (names) f.ComboBox1->AddItem(registry.ReadString(layout::AccountName));
+      f.ComboBox3->AddItem(id);
+      if (id == DefaultMailAccount) {
+        f.ComboBox1->SetItemIndex(MailAccountCount);
+        f.Edit3->SetText(Pop3Servers[f.ComboBox1->ItemIndex()]);
+        f.Edit4->SetText(SmtpServers[f.ComboBox1->ItemIndex()]);
+      }
+      ++MailAccountCount;
+    }
+    ServerText = registry.ReadString(layout::NntpServer);
+    if (!ServerText.empty()) {
+      NntpServers.Add(ServerText);
+      if (names) f.ComboBox2->AddItem(registry.ReadString(layout::AccountName));
+      f.ComboBox4->AddItem(id);
+      if (id == DefaultNewsAccount) {
+        f.ComboBox2->SetItemIndex(NewsAccountCount);
+        f.Edit5->SetText(NntpServers[f.ComboBox2->ItemIndex()]);
+      }
+      ++NewsAccountCount;
+    }
+    registry.CloseKey();
+  }
+}
+
+// Fills a list control with the open key's subkey names.
+void ListSubkeys(TRegistry& registry, TListControl& list) {
+  TStringList names;
+  registry.GetKeyNames(names);
+  list.AssignItems(std::move(names.MutableItems()));
+}
+
+void ReadProxySwitch(TRegistry& registry, TForm1& f) {
+  registry.ReadBinaryData(layout::ProxyEnable, ProxyEnableFlag, sizeof ProxyEnableFlag);
+  f.CheckBox1->SetChecked(ProxyEnableFlag[0] != 0);
+  f.Edit2->SetText(registry.ReadString(layout::ProxyServer));
+}
+
+}  // namespace
+
+void LoadSettings(TRegistry& registry) {
+  TForm1& f = *Form1;
+  Pop3Servers.Clear();
+  SmtpServers.Clear();
+  NntpServers.Clear();
+
+  if (registry.OpenKey(layout::RemoteAccessPath, false)) {
+    InternetProfileName = registry.ReadString(layout::InternetProfile);
+    registry.CloseKey();
+  }
+  if (registry.OpenKey(AccountManagerKeyPath, false)) {
+    DefaultMailAccount = registry.ReadString(layout::DefaultMailAccount);
+    DefaultNewsAccount = registry.ReadString(layout::DefaultNewsAccount);
+    registry.CloseKey();
+  }
+  AnsiString accountsPath = AccountManagerKeyPath + layout::AccountsSuffix;
+
+  for (TComboBox* combo : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5})
+    combo->Clear();
+  if (registry.OpenKey(accountsPath, false)) {
+    ListSubkeys(registry, *f.ComboBox5);
+    registry.CloseKey();
+  }
+  MailAccountCount = 0;
+  NewsAccountCount = 0;
+  AccountPass(registry, accountsPath, true);
+
+  if (registry.OpenKey(layout::ProfilePath, false)) {
+    ListSubkeys(registry, *f.ListBox1);
+    registry.CloseKey();
+    for (int i = 0; i < f.ListBox1->Items().Count(); ++i)
+      if (f.ListBox1->Items()[i] == InternetProfileName) f.ListBox1->SetItemIndex(i);
+  }
+
+  if (registry.OpenKey(InternetSettingsKeyPath, false)) {
+    registry.ReadBinaryData(layout::EnableAutodial, AutodialFlag, sizeof AutodialFlag);
+    registry.CloseKey();
+    if (AutodialFlag[0] == 1) {
+      f.RadioButton3->SetChecked(true);
+      ConnectionMode = 2;
+    } else if (registry.OpenKey(OwnKeyPath, false)) {
+      // An own key that holds only the window placement (a run that ended
+      // without "O.K.") has no mode yet: that is no error.
+      const bool stored = registry.TryReadInteger(layout::ConnectionType, ConnectionMode);
+      registry.CloseKey();
+      if (stored && ConnectionMode == 3) f.RadioButton1->SetChecked(true);
+      if (stored && ConnectionMode == 0) f.RadioButton2->SetChecked(true);
+    }
+  }
+
+  if (ConnectionMode == 3) {
+    if (registry.OpenKey(InternetSettingsKeyPath, false)) {
+      f.Edit1->SetText(registry.ReadString(layout::ProxyServer));
+      registry.CloseKey();
+    }
+    if (registry.OpenKey(OwnKeyPath + layout::InternetSettingsSuffix, false)) {
+      ReadProxySwitch(registry, f);
+      registry.CloseKey();
+    }
+    for (TComboBox* combo : {f.ComboBox3, f.ComboBox4, f.ComboBox5}) combo->Clear();
+    Pop3Servers.Clear();
+    SmtpServers.Clear();
+    NntpServers.Clear();
+    accountsPath = OwnKeyPath + layout::AccountsSuffix;
+    if (registry.OpenKey(accountsPath, false)) {
+      ListSubkeys(registry, *f.ComboBox5);
+      registry.CloseKey();
+    }
+    MailAccountCount = 0;
+    NewsAccountCount = 0;
+    AccountPass(registry, accountsPath, false);
+  } else {
+    if (registry.OpenKey(OwnKeyPath, true)) {
+      f.Edit1->SetText(registry.ReadString(layout::ProxyServer));
+      registry.CloseKey();
+    }
+    if (registry.OpenKey(InternetSettingsKeyPath, false)) {
+      ReadProxySwitch(registry, f);
+      registry.CloseKey();
+    }
+  }
+  SettingsLoaded = true;
+}
