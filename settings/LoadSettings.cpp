@@ -1,5 +1,7 @@
 #include "LoadSettings.h"
 
+#include <map>
+
 #include "Registry.h"
 #include "RegistryLayout.h"
 #include "Unit1.h"
@@ -7,9 +9,25 @@
 
 namespace {
 
+using TNames = std::map<AnsiString, AnsiString>;  // account id -> display name
+
+// Adds the display names of the listed accounts, by id.
+void AddNames(TNames& byId, const TComboBox& ids, const TComboBox& names) {
+  for (int i = 0; i < ids.Items().Count() && i < names.Items().Count(); ++i)
+    byId.emplace(ids.Items()[i], names.Items()[i]);
+}
+
+// The name shown for a saved copy: its account's name, or the id when the
+// account is gone from the mail client.
+const AnsiString& CopyName(const TNames& names, const AnsiString& id) {
+  const auto it = names.find(id);
+  return it == names.end() ? id : it->second;
+}
+
 // Walks ComboBox5's account ids below accountsPath and builds the server
-// lists, the id lists and (when names is set) the display-name lists.
-void AccountPass(TRegistry& registry, const AnsiString& accountsPath, bool names) {
+// lists, the id lists and the display-name lists: read from each account,
+// or (for the saved copies) looked up in copyNames.
+void AccountPass(TRegistry& registry, const AnsiString& accountsPath, const TNames* copyNames) {
   TForm1& f = *Form1;
   for (int i = 0; i < f.ComboBox5->Items().Count(); ++i) {
     const AnsiString& id = f.ComboBox5->Items()[i];
@@ -18,7 +36,8 @@ void AccountPass(TRegistry& registry, const AnsiString& accountsPath, bool names
     if (!ServerText.empty()) {
       Pop3Servers.Add(ServerText);
       SmtpServers.Add(registry.ReadString(layout::SmtpServer));
-      if (names) f.ComboBox1->AddItem(registry.ReadString(layout::AccountName));
+      f.ComboBox1->AddItem(copyNames ? CopyName(*copyNames, id)
+                                     : registry.ReadString(layout::AccountName));
       f.ComboBox3->AddItem(id);
       if (id == DefaultMailAccount) {
         f.ComboBox1->SetItemIndex(MailAccountCount);
@@ -30,7 +49,8 @@ void AccountPass(TRegistry& registry, const AnsiString& accountsPath, bool names
     ServerText = registry.ReadString(layout::NntpServer);
     if (!ServerText.empty()) {
       NntpServers.Add(ServerText);
-      if (names) f.ComboBox2->AddItem(registry.ReadString(layout::AccountName));
+      f.ComboBox2->AddItem(copyNames ? CopyName(*copyNames, id)
+                                     : registry.ReadString(layout::AccountName));
       f.ComboBox4->AddItem(id);
       if (id == DefaultNewsAccount) {
         f.ComboBox2->SetItemIndex(NewsAccountCount);
@@ -82,7 +102,7 @@ void LoadSettings(TRegistry& registry) {
   }
   MailAccountCount = 0;
   NewsAccountCount = 0;
-  AccountPass(registry, accountsPath, true);
+  AccountPass(registry, accountsPath, nullptr);
 
   if (registry.OpenKey(layout::ProfilePath, false)) {
     ListSubkeys(registry, *f.ListBox1);
@@ -116,7 +136,15 @@ void LoadSettings(TRegistry& registry) {
       ReadProxySwitch(registry, f);
       registry.CloseKey();
     }
-    for (TComboBox* combo : {f.ComboBox3, f.ComboBox4, f.ComboBox5}) combo->Clear();
+    // The names are listed again from the copies, so that name i belongs to
+    // the copy whose servers are item i even when accounts were added or
+    // removed since the copies were saved; when they match, the lists come
+    // out as they were.
+    TNames copyNames;
+    AddNames(copyNames, *f.ComboBox3, *f.ComboBox1);
+    AddNames(copyNames, *f.ComboBox4, *f.ComboBox2);
+    for (TComboBox* combo : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5})
+      combo->Clear();
     Pop3Servers.Clear();
     SmtpServers.Clear();
     NntpServers.Clear();
@@ -127,7 +155,7 @@ void LoadSettings(TRegistry& registry) {
     }
     MailAccountCount = 0;
     NewsAccountCount = 0;
-    AccountPass(registry, accountsPath, false);
+    AccountPass(registry, accountsPath, &copyNames);
   } else {
     if (registry.OpenKey(OwnKeyPath, true)) {
       f.Edit1->SetText(registry.ReadString(layout::ProxyServer));

@@ -148,17 +148,31 @@ TEST_F(LoadTest, EachFailureEndsTheLoadAtItsStep) {
   }
 }
 
-TEST_F(LoadTest, ProxyDefaultBeyondTheNamesEndsWithTheListError) {
-  // The default account is the second mail copy, but the account manager
-  // lists only one mail account.
-  PutAccounts(h.store, {{"A", "Only", "relay", "relay", ""}}, "B");
-  PutCopies(h.store, {{"A", "", "pop.a", "smtp.a", ""}, {"B", "", "pop.b", "smtp.b", ""}});
+TEST_F(LoadTest, ProxyModeNamesPairWithTheCopiesWhenAccountsChanged) {
+  // Since the copies were saved, "X" was added before "B" and "C" was
+  // removed. Each name must stand beside its own servers.
+  PutAccounts(h.store,
+              {{"A", "Alpha", "relay", "relay", ""},
+               {"X", "Added", "pop.x", "smtp.x", ""},
+               {"B", "Beta", "relay", "relay", "relay"}},
+              "C", "B");
+  PutCopies(h.store, {{"A", "", "pop.a", "smtp.a", ""},
+                      {"B", "", "pop.b", "smtp.b", "news.b"},
+                      {"C", "", "pop.c", "smtp.c", ""}});
   PutBrowser(h.store, false, true, "relay:8000");
   h.store.PutDword(paths::Own, "ConnectionType", 3);
   TForm1& f = Start();
-  ASSERT_EQ(h.Reports().size(), 1u);
-  EXPECT_EQ(h.Reports()[0], Report(Msg::ListIndexError));
-  EXPECT_EQ(f.ComboBox1->ItemIndex(), -1);
+  EXPECT_TRUE(h.Reports().empty());
+  EXPECT_EQ(f.ComboBox1->Items().Items(), (Items{"Alpha", "Beta", "C"}));
+  EXPECT_EQ(f.ComboBox3->Items().Items(), (Items{"A", "B", "C"}));
+  EXPECT_EQ(f.ComboBox1->ItemIndex(), 2);
+  EXPECT_EQ(f.Edit3->Text(), "pop.c");
+  EXPECT_EQ(f.ComboBox2->Items().Items(), Items{"Beta"});
+  EXPECT_EQ(f.Edit5->Text(), "news.b");
+  // An edit under "Beta" lands on B's servers.
+  f.ComboBox1->UserSelect(1);
+  f.Edit4->UserEdit("smtp.b.new");
+  EXPECT_EQ(SmtpServers.Items(), (Items{"smtp.a", "smtp.b.new", "smtp.c"}));
 }
 
 TEST_F(LoadTest, EdgeCasesOfMatching) {
