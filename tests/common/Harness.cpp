@@ -4,7 +4,9 @@ TForm1& THarness::Start() {
   ResetWorkingState();
   PictureIndex = 0;
   Form1 = nullptr;
-  app.CreateForm(Form1);
+  app_.reset();
+  app_ = std::make_unique<TApplication>(backend, faults);
+  app_->CreateForm(Form1);
   return *Form1;
 }
 

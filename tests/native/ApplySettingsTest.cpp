@@ -129,7 +129,7 @@ TEST_F(ApplyTest, EachModeWritesItsValuesExactly) {
     }
     // The account that is neither mail nor news is left alone.
     EXPECT_EQ(run.store.Find(paths::Accounts + "\\00000004", "Connection Type"), nullptr);
-    EXPECT_TRUE(run.app.Terminated());  // the window closed
+    EXPECT_TRUE(run.App().Terminated());  // the window closed
     EXPECT_TRUE(run.store.Find(paths::Own, "FormTop"));
     EXPECT_EQ(run.store.OpenKeyCount(), 0u);
   }
@@ -174,7 +174,7 @@ TEST(ApplyFaults, ARefusedWriteStopsThereAndASecondPressCompletes) {
   Press();
   ASSERT_EQ(h.Reports().size(), 1u);
   EXPECT_EQ(h.Reports()[0], Report(Msg::RegSetDataFailed, "SMTP Server"));
-  EXPECT_FALSE(h.app.Terminated());
+  EXPECT_FALSE(h.App().Terminated());
   EXPECT_EQ(StringAt(h.store, paths::Accounts + "\\00000003", "POP3 Server"), "relay.local");
   EXPECT_EQ(StringAt(h.store, paths::Accounts + "\\00000003", "SMTP Server"), "smtp.home.example");
   EXPECT_EQ(StringAt(h.store, paths::Accounts + "\\00000005", "POP3 Server"), "pop2.example");
@@ -183,7 +183,7 @@ TEST(ApplyFaults, ARefusedWriteStopsThereAndASecondPressCompletes) {
 
   h.store.ClearFaults();
   Press();
-  EXPECT_TRUE(h.app.Terminated());
+  EXPECT_TRUE(h.App().Terminated());
   const auto after = h.store.Snapshot();
   ASSERT_EQ(after.size(), expected.size());
   for (const auto& [key, value] : expected) {
@@ -202,10 +202,10 @@ TEST_F(ApplyTest, NoDialupEntrySelectedWritesNothingAtAll) {
   EXPECT_EQ(h.Reports()[0], Report(Msg::ListIndexError));
   EXPECT_EQ(h.store.Count(reg::TOp::Set) + h.store.Count(reg::TOp::Create), 0u);
   EXPECT_EQ(h.store.Snapshot().size(), before.size());
-  EXPECT_FALSE(h.app.Terminated());
+  EXPECT_FALSE(h.App().Terminated());
   f->ListBox1->UserSelect(0);
   Press();
-  EXPECT_TRUE(h.app.Terminated());
+  EXPECT_TRUE(h.App().Terminated());
   EXPECT_EQ(StringAt(h.store, paths::RemoteAccess, "Default"), "Backup line");
 }
 
@@ -263,12 +263,12 @@ TEST(ApplyGuard, OKWritesNothingUntilALoadHasCompleted) {
   f.RadioButton1->UserClick();
   f.Button1->UserClick();
   EXPECT_EQ(h.Reports().size(), 2u);
-  EXPECT_FALSE(h.app.Terminated());
+  EXPECT_FALSE(h.App().Terminated());
   EXPECT_EQ(StringAt(h.store, paths::Internet, "ProxyServer"), "corp-proxy:8080");
   EXPECT_EQ(h.store.Snapshot().size(), before.size());
   f.Button3->UserClick();  // ReLoad, then "O.K." goes ahead
   f.Button1->UserClick();
-  EXPECT_TRUE(h.app.Terminated());
+  EXPECT_TRUE(h.App().Terminated());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(Placement, FirstStartUsesTheDescribedPlacementAndCloseStoresIt) {
   EXPECT_EQ(f.StatusBar1->SimpleText(), StatusHint);
   f.WindowBoundsChanged({-5, 7, 300, 200});  // the user moved and sized it
   f.Button2->UserClick();
-  EXPECT_TRUE(h.app.Terminated());
+  EXPECT_TRUE(h.App().Terminated());
   const std::pair<const char*, std::uint32_t> stored[] = {
       {"FormTop", 7}, {"FormLeft", static_cast<std::uint32_t>(-5)}, {"FormHeight", 200}, {"FormWidth", 300}};
   for (const auto& [name, value] : stored) {
@@ -81,14 +81,14 @@ TEST(Placement, ARefusedWriteAtCloseKeepsTheWindowOpen) {
   f.Button2->UserClick();
   ASSERT_EQ(h.Reports().size(), 1u);
   EXPECT_EQ(h.Reports()[0], Report(Msg::RegSetDataFailed, "FormHeight"));
-  EXPECT_FALSE(h.app.Terminated());
+  EXPECT_FALSE(h.App().Terminated());
   EXPECT_EQ(h.store.Find(paths::Own, "FormWidth"), nullptr);
   EXPECT_EQ(h.store.OpenKeyCount(), 0u);
   // An own key that cannot be opened at all: nothing stored, the close goes ahead.
   h.store.ClearFaults();
   h.store.DenyFullAccess(paths::Own);
   f.Button2->UserClick();
-  EXPECT_TRUE(h.app.Terminated());
+  EXPECT_TRUE(h.App().Terminated());
   EXPECT_EQ(h.Reports().size(), 1u);
 }
 
