@@ -4,7 +4,7 @@
 # the native test libraries. Does nothing for what is already there.
 set -e
 need=""
-for p in cmake g++ make python3 libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine64 wine \
+for p in cmake g++ clang make python3 libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine64 wine \
          xvfb xauth x11-utils imagemagick locales; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need="$need $p"
 done
