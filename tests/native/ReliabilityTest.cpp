@@ -122,6 +122,7 @@ TEST(FaultSweep, EveryReadOfTheLoadMeetsEachWrongTypeAndSize) {
                {reg::kSz, {'a', 'b', 0}},  {reg::kSz, {'a', 'b', 'c', 'd', 0}},
                {reg::kMultiSz, {'a', 0, 0}}, {reg::kQword, {3, 0, 0, 0, 0, 0, 0, 0}},
                {reg::kNone, {}},            {reg::kBinary, {1, 0}}};
+  int tried = 0;
   for (bool proxyMode : {false, true}) {
     auto prepare = [proxyMode](THarness& h) {
       PutLanUser(h.store);
@@ -146,6 +147,7 @@ TEST(FaultSweep, EveryReadOfTheLoadMeetsEachWrongTypeAndSize) {
         h.store.Put(r.path, r.name, w.type, w.data);
         h.store.ClearLog();
         h.Start();
+        ++tried;
         const char* error = ExpectedError(KindOf(r.name), w.type, w.data.size());
         if (!error) {
           EXPECT_TRUE(h.Reports().empty());
@@ -163,6 +165,7 @@ TEST(FaultSweep, EveryReadOfTheLoadMeetsEachWrongTypeAndSize) {
       }
     }
   }
+  RecordProperty("read_faults_tried", tried);
 }
 
 TEST(FaultSweep, KeysThatRefuseFullAccessAreSkippedSilently) {
