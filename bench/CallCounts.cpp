@@ -8,7 +8,9 @@
 namespace {
 
 void Row(const char* what, int n, int m, const TCalls& got, const TCalls& need) {
-  auto ratio = [](std::uint64_t a, std::uint64_t b) { return b == 0 ? (a == 0 ? 1.0 : 0.0) : double(a) / double(b); };
+  auto ratio = [](std::uint64_t a, std::uint64_t b) {
+    return b == 0 ? (a == 0 ? 1.0 : 0.0) : double(a) / double(b);
+  };
   std::printf("| %s | %d | %d | %llu / %llu | %llu / %llu | %llu / %llu | %llu / %llu | %.2f |\n", what, n, m,
               (unsigned long long)got.opens, (unsigned long long)need.opens, (unsigned long long)got.reads,
               (unsigned long long)need.reads, (unsigned long long)got.writes, (unsigned long long)need.writes,
@@ -21,7 +23,8 @@ void Row(const char* what, int n, int m, const TCalls& got, const TCalls& need) 
 
 int main(int argc, char** argv) {
   const int largest = argc > 1 ? std::atoi(argv[1]) : 10000;
-  std::printf("| run | accounts | dial-up entries | opens | reads | writes | enumerations | calls / required |\n");
+  std::printf(
+      "| run | accounts | dial-up entries | opens | reads | writes | enumerations | calls / required |\n");
   std::printf("|---|---|---|---|---|---|---|---|\n");
   for (int n = 10; n <= largest; n *= 10) {
     const int m = n / 10 + 1;

@@ -22,8 +22,9 @@ void Check(bool ok, const char* what) {
   std::abort();
 }
 
-const char* const kTexts[] = {"", "pop.example.jp", "relay:8000", ":", "a:b:c", "\x81\x46", "Proxy Server:PORT",
-                              "\x89\xEF\x8E\xD0", "ACC1", "acc1", "Entry"};
+const char* const kTexts[] = {"",         "pop.example.jp",    "relay:8000",       ":",    "a:b:c",
+                              "\x81\x46", "Proxy Server:PORT", "\x89\xEF\x8E\xD0", "ACC1", "acc1",
+                              "Entry"};
 
 std::vector<std::uint8_t> Data(FuzzedDataProvider& in) {
   if (in.ConsumeBool()) {
@@ -36,12 +37,14 @@ std::vector<std::uint8_t> Data(FuzzedDataProvider& in) {
 }
 
 std::uint32_t Type(FuzzedDataProvider& in) {
-  static const std::uint32_t kTypes[] = {reg::kSz, reg::kSz, reg::kSz, reg::kExpandSz, reg::kBinary,
-                                         reg::kDword, reg::kMultiSz, reg::kNone};
+  static const std::uint32_t kTypes[] = {reg::kSz,     reg::kSz,    reg::kSz,      reg::kExpandSz,
+                                         reg::kBinary, reg::kDword, reg::kMultiSz, reg::kNone};
   return kTypes[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kTypes) - 1)];
 }
 
-std::string Id(FuzzedDataProvider& in) { return "ACC" + std::to_string(in.ConsumeIntegralInRange<int>(0, 9)); }
+std::string Id(FuzzedDataProvider& in) {
+  return "ACC" + std::to_string(in.ConsumeIntegralInRange<int>(0, 9));
+}
 
 void MaybePut(FuzzedDataProvider& in, reg::TMemoryStore& s, const std::string& path, const char* name) {
   if (in.ConsumeBool()) s.Put(path, name, Type(in), Data(in));
@@ -53,7 +56,8 @@ void BuildRegistry(FuzzedDataProvider& in, reg::TMemoryStore& s) {
   for (int i = 0; i < accounts; ++i) {
     const std::string key = paths::Accounts + "\\" + Id(in);
     s.PutKey(key);
-    for (const char* name : {"Account Name", "POP3 Server", "SMTP Server", "NNTP Server"}) MaybePut(in, s, key, name);
+    for (const char* name : {"Account Name", "POP3 Server", "SMTP Server", "NNTP Server"})
+      MaybePut(in, s, key, name);
   }
   if (in.ConsumeBool()) s.PutString(paths::Iam, "Default Mail Account", Id(in));
   if (in.ConsumeBool()) s.PutString(paths::Iam, "Default News Account", Id(in));
@@ -68,11 +72,13 @@ void BuildRegistry(FuzzedDataProvider& in, reg::TMemoryStore& s) {
   }
   if (in.ConsumeBool()) {
     s.PutKey(paths::Internet);
-    for (const char* name : {"EnableAutodial", "ProxyEnable", "ProxyServer"}) MaybePut(in, s, paths::Internet, name);
+    for (const char* name : {"EnableAutodial", "ProxyEnable", "ProxyServer"})
+      MaybePut(in, s, paths::Internet, name);
   }
   if (in.ConsumeBool()) {
     s.PutKey(paths::Own);
-    if (in.ConsumeBool()) s.PutDword(paths::Own, "ConnectionType", in.ConsumeIntegralInRange<std::uint32_t>(0, 4));
+    if (in.ConsumeBool())
+      s.PutDword(paths::Own, "ConnectionType", in.ConsumeIntegralInRange<std::uint32_t>(0, 4));
     for (const char* name : {"ConnectionType", "ProxyServer", "FormTop"}) MaybePut(in, s, paths::Own, name);
     const int copies = in.ConsumeIntegralInRange<int>(0, 6);
     for (int i = 0; i < copies; ++i) {
@@ -86,11 +92,12 @@ void BuildRegistry(FuzzedDataProvider& in, reg::TMemoryStore& s) {
 
 bool Written(const std::string& path, const std::string& name) {
   if (path.rfind("Software\\Quimbry\\Orvik", 0) == 0) return true;
-  if (path == paths::Internet) return name == "EnableAutodial" || name == "ProxyEnable" || name == "ProxyServer";
+  if (path == paths::Internet)
+    return name == "EnableAutodial" || name == "ProxyEnable" || name == "ProxyServer";
   if (path == paths::RemoteAccess) return name == "Default" || name == "InternetProfile";
   if (path.rfind(paths::Accounts + "\\", 0) == 0)
-    return name == "POP3 Server" || name == "SMTP Server" || name == "NNTP Server" || name == "Connection Type" ||
-           name == "Connectoid";
+    return name == "POP3 Server" || name == "SMTP Server" || name == "NNTP Server" ||
+           name == "Connection Type" || name == "Connectoid";
   return false;
 }
 
@@ -113,7 +120,8 @@ void CheckListsInStep(TForm1& f) {
 void CheckApplied(const THarness& h, TForm1& f) {
   for (int i = 0; i < MailAccountCount; ++i) {
     const std::string id = f.ComboBox3->Items()[i];
-    Check(Text(h.store.Find(paths::OwnAccounts + "\\" + id, "POP3 Server")) == Pop3Servers[i], "copy of POP3");
+    Check(Text(h.store.Find(paths::OwnAccounts + "\\" + id, "POP3 Server")) == Pop3Servers[i],
+          "copy of POP3");
     if (!h.store.HasKey(paths::Accounts + "\\" + id)) continue;
     const std::string want = ConnectionMode == 3 ? ProxyHost(f.Edit1->Text()) : Pop3Servers[i];
     Check(Text(h.store.Find(paths::Accounts + "\\" + id, "POP3 Server")) == want, "account POP3");
@@ -138,7 +146,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (in.ConsumeIntegralInRange<int>(0, 9)) {
       case 0: f->ComboBox1->UserSelect(in.ConsumeIntegralInRange<int>(-1, 9)); break;
       case 1: f->ComboBox2->UserSelect(in.ConsumeIntegralInRange<int>(-1, 9)); break;
-      case 2: edits[in.ConsumeIntegralInRange<int>(0, 4)]->UserEdit(kTexts[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)]); break;
+      case 2:
+        edits[in.ConsumeIntegralInRange<int>(0, 4)]->UserEdit(
+            kTexts[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)]);
+        break;
       case 3: radios[in.ConsumeIntegralInRange<int>(0, 2)]->UserClick(); break;
       case 4: f->Edit1->UserClick(); break;
       case 5: f->ListBox1->UserSelect(in.ConsumeIntegralInRange<int>(-1, 3)); break;

@@ -107,7 +107,6 @@ void ApplySettings(TRegistry& registry) {
     registry.WriteString(layout::Pop3Server, Pop3Servers[i]);
     registry.WriteString(layout::SmtpServer, SmtpServers[i]);
   });
-  ForEachAccount(registry, copiesPath, *f.ComboBox4, NewsAccountCount, true, [&](int i) {
-    registry.WriteString(layout::NntpServer, NntpServers[i]);
-  });
+  ForEachAccount(registry, copiesPath, *f.ComboBox4, NewsAccountCount, true,
+                 [&](int i) { registry.WriteString(layout::NntpServer, NntpServers[i]); });
 }

@@ -36,8 +36,7 @@ void AccountPass(TRegistry& registry, const AnsiString& accountsPath, const TNam
     if (!ServerText.empty()) {
       Pop3Servers.Add(ServerText);
       SmtpServers.Add(registry.ReadString(layout::SmtpServer));
-      f.ComboBox1->AddItem(copyNames ? CopyName(*copyNames, id)
-                                     : registry.ReadString(layout::AccountName));
+      f.ComboBox1->AddItem(copyNames ? CopyName(*copyNames, id) : registry.ReadString(layout::AccountName));
       f.ComboBox3->AddItem(id);
       if (id == DefaultMailAccount) {
         f.ComboBox1->SetItemIndex(MailAccountCount);
@@ -49,8 +48,7 @@ void AccountPass(TRegistry& registry, const AnsiString& accountsPath, const TNam
     ServerText = registry.ReadString(layout::NntpServer);
     if (!ServerText.empty()) {
       NntpServers.Add(ServerText);
-      f.ComboBox2->AddItem(copyNames ? CopyName(*copyNames, id)
-                                     : registry.ReadString(layout::AccountName));
+      f.ComboBox2->AddItem(copyNames ? CopyName(*copyNames, id) : registry.ReadString(layout::AccountName));
       f.ComboBox4->AddItem(id);
       if (id == DefaultNewsAccount) {
         f.ComboBox2->SetItemIndex(NewsAccountCount);
@@ -94,8 +92,7 @@ void LoadSettings(TRegistry& registry) {
   }
   AnsiString accountsPath = AccountManagerKeyPath + layout::AccountsSuffix;
 
-  for (TComboBox* combo : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5})
-    combo->Clear();
+  for (TComboBox* combo : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5}) combo->Clear();
   if (registry.OpenKey(accountsPath, false)) {
     ListSubkeys(registry, *f.ComboBox5);
     registry.CloseKey();
@@ -143,8 +140,7 @@ void LoadSettings(TRegistry& registry) {
     TNames copyNames;
     AddNames(copyNames, *f.ComboBox3, *f.ComboBox1);
     AddNames(copyNames, *f.ComboBox4, *f.ComboBox2);
-    for (TComboBox* combo : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5})
-      combo->Clear();
+    for (TComboBox* combo : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5}) combo->Clear();
     Pop3Servers.Clear();
     SmtpServers.Clear();
     NntpServers.Clear();

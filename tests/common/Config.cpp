@@ -1,7 +1,7 @@
 #include "Config.h"
 
-void PutAccounts(reg::TMemoryStore& s, const std::vector<TAccount>& accounts,
-                 const std::string& defaultMail, const std::string& defaultNews) {
+void PutAccounts(reg::TMemoryStore& s, const std::vector<TAccount>& accounts, const std::string& defaultMail,
+                 const std::string& defaultNews) {
   s.PutString(paths::Iam, "Default Mail Account", defaultMail);
   s.PutString(paths::Iam, "Default News Account", defaultNews);
   for (const auto& a : accounts) {
@@ -24,8 +24,7 @@ void PutCopies(reg::TMemoryStore& s, const std::vector<TAccount>& accounts) {
   }
 }
 
-void PutDialup(reg::TMemoryStore& s, const std::vector<std::string>& entries,
-               const std::string& current) {
+void PutDialup(reg::TMemoryStore& s, const std::vector<std::string>& entries, const std::string& current) {
   s.PutString(paths::RemoteAccess, "InternetProfile", current);
   s.PutKey(paths::Profile);
   for (const auto& e : entries) s.PutKey(paths::Profile + "\\" + e);

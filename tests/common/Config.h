@@ -15,8 +15,7 @@ void PutAccounts(reg::TMemoryStore& s, const std::vector<TAccount>& accounts,
                  const std::string& defaultMail = "", const std::string& defaultNews = "");
 // Copies below the own key (servers only).
 void PutCopies(reg::TMemoryStore& s, const std::vector<TAccount>& accounts);
-void PutDialup(reg::TMemoryStore& s, const std::vector<std::string>& entries,
-               const std::string& current);
+void PutDialup(reg::TMemoryStore& s, const std::vector<std::string>& entries, const std::string& current);
 void PutBrowser(reg::TMemoryStore& s, bool autodial, bool proxyOn, const std::string& proxy);
 
 // A user on LAN with two mail accounts, one news account, one of both and

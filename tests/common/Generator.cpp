@@ -24,8 +24,8 @@ struct TGen {
   }
   std::string Name() {
     // Some in Shift-JIS: "会社" (company), "自宅" (home), "ﾒｰﾙ" (half-width "mail").
-    static const char* const kNames[] = {"Work", "Home", "\x89\xEF\x8E\xD0", "\x8E\xA9\x91\xEE",
-                                         "\xD2\xB0\xD9", "Provider B", "provider a", ""};
+    static const char* const kNames[] = {"Work",         "Home",       "\x89\xEF\x8E\xD0", "\x8E\xA9\x91\xEE",
+                                         "\xD2\xB0\xD9", "Provider B", "provider a",       ""};
     return kNames[Below(8)];
   }
 };
@@ -37,7 +37,9 @@ TRegistryImage GenerateConfiguration(std::uint32_t seed, bool autodial) {
   TRegistryImage image;
   image.dialup = autodial;
   auto put = [&](const std::string& path, const std::string& name, std::uint32_t type,
-                 std::vector<std::uint8_t> data) { image.values.push_back({path, name, type, std::move(data)}); };
+                 std::vector<std::uint8_t> data) {
+    image.values.push_back({path, name, type, std::move(data)});
+  };
   auto putString = [&](const std::string& path, const std::string& name, const std::string& s) {
     // Now and then REG_EXPAND_SZ, which reads the same.
     put(path, name, g.Chance(10) ? reg::kExpandSz : reg::kSz, Text(s));
@@ -49,7 +51,8 @@ TRegistryImage GenerateConfiguration(std::uint32_t seed, bool autodial) {
   image.keys.push_back(paths::Accounts);
   for (int i = 0; i < count; ++i) {
     char id[16];
-    std::snprintf(id, sizeof id, "%04X%04X", static_cast<unsigned>(g.Below(0x10000)), static_cast<unsigned>(i));
+    std::snprintf(id, sizeof id, "%04X%04X", static_cast<unsigned>(g.Below(0x10000)),
+                  static_cast<unsigned>(i));
     const std::string key = paths::Accounts + "\\" + id;
     ids.push_back(id);
     image.keys.push_back(key);
@@ -62,7 +65,8 @@ TRegistryImage GenerateConfiguration(std::uint32_t seed, bool autodial) {
       putString(key, "POP3 Server", "");
     }
     if (kind == 1 || kind == 2) putString(key, "NNTP Server", g.Host("news"));
-    if (g.Chance(50)) put(key, "Connection Type", reg::kDword, {static_cast<std::uint8_t>(g.Below(3)), 0, 0, 0});
+    if (g.Chance(50))
+      put(key, "Connection Type", reg::kDword, {static_cast<std::uint8_t>(g.Below(3)), 0, 0, 0});
     if (g.Chance(30)) putString(key, "Connectoid", "Old entry");
     if (g.Chance(20)) put(key, "Other Value", reg::kBinary, {1, 2, 3});
   }
@@ -70,7 +74,10 @@ TRegistryImage GenerateConfiguration(std::uint32_t seed, bool autodial) {
   for (const char* name : {"Default Mail Account", "Default News Account"}) {
     const int pick = g.Below(4);
     if (pick == 0) continue;
-    putString(paths::Iam, name, pick == 1 || ids.empty() ? "FFFFFFFF" : ids[static_cast<std::size_t>(g.Below(static_cast<int>(ids.size())))]);
+    putString(paths::Iam, name,
+              pick == 1 || ids.empty()
+                  ? "FFFFFFFF"
+                  : ids[static_cast<std::size_t>(g.Below(static_cast<int>(ids.size())))]);
   }
 
   // Dial-up entries or none at all.
@@ -85,9 +92,12 @@ TRegistryImage GenerateConfiguration(std::uint32_t seed, bool autodial) {
 
   // The browser: autodial as asked, proxy on, off or absent.
   image.keys.push_back(paths::Internet);
-  if (autodial || g.Chance(70)) put(paths::Internet, "EnableAutodial", reg::kBinary, {autodial ? std::uint8_t{1} : std::uint8_t{0}, 0, 0, 0});
+  if (autodial || g.Chance(70))
+    put(paths::Internet, "EnableAutodial", reg::kBinary,
+        {autodial ? std::uint8_t{1} : std::uint8_t{0}, 0, 0, 0});
   const int proxy = g.Below(3);
-  if (proxy < 2) put(paths::Internet, "ProxyEnable", reg::kBinary, {static_cast<std::uint8_t>(proxy), 0, 0, 0});
+  if (proxy < 2)
+    put(paths::Internet, "ProxyEnable", reg::kBinary, {static_cast<std::uint8_t>(proxy), 0, 0, 0});
   if (proxy < 2 || g.Chance(50)) putString(paths::Internet, "ProxyServer", g.Host("proxy") + ":8080");
   if (g.Chance(50)) put(paths::Internet, "User Agent", reg::kSz, Text("Mozilla/4.0"));
   return image;

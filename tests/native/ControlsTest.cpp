@@ -60,10 +60,10 @@ TEST_F(ControlsTest, ProgramSelectionRunsNoHandlerButTheUsersDoes) {
 }
 
 TEST_F(ControlsTest, SortedListBoxKeepsTheLocaleOrderWhicheverWayItIsFilled) {
-  const std::vector<AnsiString> expected{"_x", "A", "a1", "b", "B2", "c", "provider a",
-                                         "Provider B", "Zed", "zed2"};
-  std::vector<AnsiString> shuffled{"zed2", "b", "Provider B", "A", "_x", "c", "Zed", "a1",
-                                   "provider a", "B2"};
+  const std::vector<AnsiString> expected{"_x", "A",          "a1",         "b",   "B2",
+                                         "c",  "provider a", "Provider B", "Zed", "zed2"};
+  std::vector<AnsiString> shuffled{"zed2", "b",   "Provider B", "A",          "_x",
+                                   "c",    "Zed", "a1",         "provider a", "B2"};
   f->ListBox1->AssignItems(shuffled);
   EXPECT_EQ(f->ListBox1->Items().Items(), expected);
   f->ListBox1->Clear();

@@ -12,7 +12,8 @@ std::vector<std::uint8_t> Raw(const std::string& s) { return {s.begin(), s.end()
 
 std::string Long(std::size_t n, char seed) {
   std::string s(n, 'x');
-  for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>('a' + (i * 7 + static_cast<std::size_t>(seed)) % 26);
+  for (std::size_t i = 0; i < n; ++i)
+    s[i] = static_cast<char>('a' + (i * 7 + static_cast<std::size_t>(seed)) % 26);
   return s;
 }
 
@@ -72,8 +73,9 @@ TEST(HostileData, TenThousandAccountsAndTheLongestKeyNames) {
   // One character more than a key name may have: the copy cannot be made,
   // and that is skipped like any key that cannot be opened.
   reg::Key key = 0;
-  EXPECT_NE(h.store.CreateKey(h.store.CurrentUser(), (paths::OwnAccounts + "\\" + longest + "K").c_str(), &key),
-            reg::kSuccess);
+  EXPECT_NE(
+      h.store.CreateKey(h.store.CurrentUser(), (paths::OwnAccounts + "\\" + longest + "K").c_str(), &key),
+      reg::kSuccess);
 }
 
 }  // namespace

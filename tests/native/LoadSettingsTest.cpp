@@ -50,7 +50,7 @@ TEST_F(LoadTest, LanUserFillsTheWindowFromTheBrowserAndTheAccounts) {
 TEST_F(LoadTest, AutodialOnMeansDialupWithoutReadingTheStoredMode) {
   PutLanUser(h.store);
   h.store.PutBinary(paths::Internet, "EnableAutodial", {1});  // a single byte counts the same
-  h.store.PutString(paths::Own, "ConnectionType", "x");         // would fail if it were read
+  h.store.PutString(paths::Own, "ConnectionType", "x");       // would fail if it were read
   TForm1& f = Start();
   EXPECT_TRUE(h.Reports().empty());
   EXPECT_EQ(ConnectionMode, 2);
@@ -120,15 +120,21 @@ struct FailureCase {
 };
 
 const FailureCase kFailures[] = {
-    {"mode stored as short text", [](reg::TMemoryStore& s) { s.PutString(paths::Own, "ConnectionType", "ab"); },
-     Msg::InvalidRegType, "ConnectionType", false, false},
-    {"mode stored as 8 bytes", [](reg::TMemoryStore& s) { s.PutBinary(paths::Own, "ConnectionType", std::vector<std::uint8_t>(8)); },
+    {"mode stored as short text",
+     [](reg::TMemoryStore& s) { s.PutString(paths::Own, "ConnectionType", "ab"); }, Msg::InvalidRegType,
+     "ConnectionType", false, false},
+    {"mode stored as 8 bytes",
+     [](reg::TMemoryStore& s) { s.PutBinary(paths::Own, "ConnectionType", std::vector<std::uint8_t>(8)); },
      Msg::RegGetDataFailed, "ConnectionType", false, false},
     {"autodial as integer", [](reg::TMemoryStore& s) { s.PutDword(paths::Internet, "EnableAutodial", 1); },
      Msg::InvalidRegType, "EnableAutodial", false, false},
-    {"proxy switch of 5 bytes", [](reg::TMemoryStore& s) { s.PutBinary(paths::Internet, "ProxyEnable", {1, 0, 0, 0, 0}); },
+    {"proxy switch of 5 bytes",
+     [](reg::TMemoryStore& s) {
+       s.PutBinary(paths::Internet, "ProxyEnable", {1, 0, 0, 0, 0});
+     },
      Msg::InvalidRegType, "ProxyEnable", true, false},
-    {"account name as integer", [](reg::TMemoryStore& s) { s.PutDword(paths::Accounts + "\\00000003", "Account Name", 1); },
+    {"account name as integer",
+     [](reg::TMemoryStore& s) { s.PutDword(paths::Accounts + "\\00000003", "Account Name", 1); },
      Msg::InvalidRegType, "Account Name", false, false},
 };
 

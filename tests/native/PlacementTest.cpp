@@ -22,10 +22,9 @@ TEST(Placement, FirstStartUsesTheDescribedPlacementAndCloseStoresIt) {
     const reg::TValue* v = h.store.Find(paths::Own, name);
     ASSERT_NE(v, nullptr) << name;
     EXPECT_EQ(v->type, reg::kDword);
-    EXPECT_EQ(v->data, (std::vector<std::uint8_t>{static_cast<std::uint8_t>(value),
-                                                  static_cast<std::uint8_t>(value >> 8),
-                                                  static_cast<std::uint8_t>(value >> 16),
-                                                  static_cast<std::uint8_t>(value >> 24)}))
+    EXPECT_EQ(v->data, (std::vector<std::uint8_t>{
+                           static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                           static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}))
         << name;
   }
 }

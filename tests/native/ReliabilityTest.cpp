@@ -95,7 +95,8 @@ TEST(FaultSweep, EveryRefusedWriteStopsThereAndASecondPressCompletes) {
 // What a read of each kind must do with a value of the given type and data.
 enum class TKind { String, Integer, Binary };
 TKind KindOf(const std::string& name) {
-  static const std::set<std::string> integers{"ConnectionType", "FormTop", "FormLeft", "FormHeight", "FormWidth"};
+  static const std::set<std::string> integers{"ConnectionType", "FormTop", "FormLeft", "FormHeight",
+                                              "FormWidth"};
   if (integers.count(name)) return TKind::Integer;
   if (name == "EnableAutodial" || name == "ProxyEnable") return TKind::Binary;
   return TKind::String;
@@ -108,8 +109,7 @@ const char* ExpectedError(TKind kind, std::uint32_t type, std::size_t size) {
     case TKind::Integer:
       if (size > 4) return Msg::RegGetDataFailed;
       return type == reg::kDword ? nullptr : Msg::InvalidRegType;
-    case TKind::Binary:
-      return type == reg::kBinary && size <= 4 ? nullptr : Msg::InvalidRegType;
+    case TKind::Binary: return type == reg::kBinary && size <= 4 ? nullptr : Msg::InvalidRegType;
   }
   return nullptr;
 }
@@ -118,10 +118,14 @@ TEST(FaultSweep, EveryReadOfTheLoadMeetsEachWrongTypeAndSize) {
   const struct {
     std::uint32_t type;
     std::vector<std::uint8_t> data;
-  } wrong[] = {{reg::kDword, {1, 0, 0, 0}}, {reg::kBinary, {1, 0, 0, 0, 0, 0, 0, 0}},
-               {reg::kSz, {'a', 'b', 0}},  {reg::kSz, {'a', 'b', 'c', 'd', 0}},
-               {reg::kMultiSz, {'a', 0, 0}}, {reg::kQword, {3, 0, 0, 0, 0, 0, 0, 0}},
-               {reg::kNone, {}},            {reg::kBinary, {1, 0}}};
+  } wrong[] = {{reg::kDword, {1, 0, 0, 0}},
+               {reg::kBinary, {1, 0, 0, 0, 0, 0, 0, 0}},
+               {reg::kSz, {'a', 'b', 0}},
+               {reg::kSz, {'a', 'b', 'c', 'd', 0}},
+               {reg::kMultiSz, {'a', 0, 0}},
+               {reg::kQword, {3, 0, 0, 0, 0, 0, 0, 0}},
+               {reg::kNone, {}},
+               {reg::kBinary, {1, 0}}};
   int tried = 0;
   for (bool proxyMode : {false, true}) {
     auto prepare = [proxyMode](THarness& h) {
@@ -205,7 +209,8 @@ TEST(FaultSweep, KeysThatRefuseFullAccessAreSkippedSilently) {
 // Values that the non-proxy apply writes itself, whatever they were.
 bool RewrittenByApply(const std::string& key) {
   for (const char* name : {"|Connection Type", "|Connectoid", "|EnableAutodial"})
-    if (key.size() >= std::strlen(name) && key.compare(key.size() - std::strlen(name), std::string::npos, name) == 0)
+    if (key.size() >= std::strlen(name) &&
+        key.compare(key.size() - std::strlen(name), std::string::npos, name) == 0)
       return true;
   return false;
 }
