@@ -25,8 +25,13 @@ struct TRect {
   bool operator==(const TRect&) const = default;
 };
 
+// <wingdi.h> defines both as macros of the same values.
+#ifndef ANSI_CHARSET
 inline constexpr int ANSI_CHARSET = 0;
+#endif
+#ifndef SHIFTJIS_CHARSET
 inline constexpr int SHIFTJIS_CHARSET = 128;
+#endif
 
 struct TFont {
   AnsiString Name;  // face name, code page 932

@@ -12,7 +12,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
 fi
+# The server first, so that "wine reg" below does not leave a short-lived
+# one behind; a server that already runs for this prefix is kept.
+wineserver -p 2>/dev/null || true
 # Unmanaged windows: under a bare X server each hide of a managed top-level
 # window costs about two seconds.
 timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
-wineserver -p
