@@ -2,8 +2,9 @@
 // the list box is created unsorted and each item goes in at the model's
 // index, so both orders agree by construction.
 
-#include <commctrl.h>
 #include <windows.h>
+// <commctrl.h> needs <windows.h> before it.
+#include <commctrl.h>
 
 #include "Cp932.h"
 #include "Win32BackendControls.h"
