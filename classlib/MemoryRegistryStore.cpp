@@ -3,73 +3,150 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Cp932Table.h"
+
 namespace reg {
 
 namespace {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+constexpr Error kBadPathname = 161;  // ERROR_BAD_PATHNAME
+constexpr Error kInvalidHandle = 6;  // ERROR_INVALID_HANDLE
+// Windows takes a key name of up to 255 UTF-16 code units. (Wine takes one
+// more, and refuses an ANSI subkey path beyond 260 units as a whole; neither
+// is Windows' behaviour, so neither is copied here.)
+constexpr std::size_t kMaxKeyNameUnits = 255;
 
-// Folds ASCII letters to lower case and leaves double-byte characters as
-// they are: a trail byte can look like a letter.
-std::string Fold(const std::string& s) {
-  std::string out(s);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const auto c = static_cast<unsigned char>(out[i]);
-    if (IsLeadByte(c)) {
+// What the registry makes of the byte a name cannot be read as: the
+// replacement character for a pair that is no character, nothing for a lead
+// byte at the end; Wine keeps 0xA0 and 0xFD-0xFF in private code points.
+constexpr char16_t kNoCharacter = 0x30FB;
+
+char16_t SingleByte(unsigned char c) {
+  if (c < 0x80) return c;
+  if (c == 0x80) return 0x80;
+  if (c >= 0xA1 && c <= 0xDF) return static_cast<char16_t>(0xFF61 + (c - 0xA1));  // half-width kana
+  if (c == 0xA0) return 0xF8F0;
+  return static_cast<char16_t>(0xF8F1 + (c - 0xFD));  // 0xFD-0xFF
+}
+
+// Letters as the registry folds them when it compares names: the cased
+// letters of code page 932 are Latin, full-width Latin, Greek, Cyrillic and
+// the Roman numerals.
+char16_t Lower(char16_t u) {
+  if ((u >= u'A' && u <= u'Z') || (u >= 0xFF21 && u <= 0xFF3A) || (u >= 0x0391 && u <= 0x03A9) ||
+      (u >= 0x0410 && u <= 0x042F))
+    return static_cast<char16_t>(u + 0x20);
+  if (u == 0x0401) return 0x0451;
+  if (u >= 0x2160 && u <= 0x216F) return static_cast<char16_t>(u + 0x10);
+  return u;
+}
+
+// A name as the registry holds it (UTF-16, since the ANSI functions convert
+// from code page 932), letters folded: equal keys are the same name, and the
+// keys' order is the order in which subkeys enumerate.
+std::u16string NameKey(const std::string& name) {
+  std::u16string key;
+  key.reserve(name.size());
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (!cp932::IsLeadByte(c)) {
+      key.push_back(Lower(SingleByte(c)));
+    } else if (i + 1 == name.size()) {
+      key.push_back(0);
+    } else {
+      const std::uint16_t unit = cp932::DoubleByte(c, static_cast<unsigned char>(name[i + 1]));
+      key.push_back(Lower(unit ? static_cast<char16_t>(unit) : kNoCharacter));
       ++i;
-    } else if (c >= 'A' && c <= 'Z') {
-      out[i] = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  return key;
+}
+
+// A subkey's name as the registry gives it back: it holds the name in UTF-16,
+// so a character with two codes comes back in the one the ANSI functions
+// choose, and bytes that are no character as that conversion makes them.
+std::string Respell(const std::string& name) {
+  std::string out;
+  out.reserve(name.size());
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (!cp932::IsLeadByte(c)) {
+      out.push_back(name[i]);
+    } else if (i + 1 == name.size()) {
+      out.push_back('\0');
+    } else {
+      const auto code = static_cast<std::uint16_t>(c << 8 | static_cast<unsigned char>(name[++i]));
+      const std::uint16_t spelled =
+          cp932::DoubleByte(c, static_cast<unsigned char>(code)) ? cp932::Respelled(code) : 0x8145;
+      out.push_back(static_cast<char>(spelled >> 8));
+      out.push_back(static_cast<char>(spelled & 0xFF));
     }
   }
   return out;
 }
 
+// The parts of a key path; a trail byte of a double-byte character can be
+// 0x5C and is no separator.
 std::vector<std::string> Split(const std::string& path) {
   std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const auto end = path.find('\\', start);
-    const auto stop = end == std::string::npos ? path.size() : end;
-    if (stop > start) parts.push_back(path.substr(start, stop - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
+  std::string part;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const char c = path[i];
+    if (c == '\\') {
+      if (!part.empty()) parts.push_back(std::move(part));
+      part.clear();
+      continue;
+    }
+    part.push_back(c);
+    if (cp932::IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < path.size()) part.push_back(path[++i]);
   }
+  if (!part.empty()) parts.push_back(std::move(part));
   return parts;
 }
 
-constexpr std::size_t kMaxKeyNameLength = 255;
+// A subkey path that starts with a backslash is refused, or a part longer
+// than a key name can be.
+Error CheckSubKey(const std::string& sub, const std::vector<std::string>& parts) {
+  if (!sub.empty() && sub[0] == '\\') return kBadPathname;
+  for (const auto& part : parts)
+    if (NameKey(part).size() > kMaxKeyNameUnits) return kInvalidParameter;
+  return kSuccess;
+}
 
 }  // namespace
 
 bool TNameLess::operator()(const std::string& a, const std::string& b) const {
-  return Fold(a) < Fold(b);
+  return NameKey(a) < NameKey(b);
 }
 
-bool SameName(const std::string& a, const std::string& b) { return Fold(a) == Fold(b); }
+bool SameName(const std::string& a, const std::string& b) { return NameKey(a) == NameKey(b); }
 
 struct TMemoryStore::TNode {
   std::string name;
+  std::u16string key;  // NameKey(name)
   TNode* parent = nullptr;
   bool deleted = false;
   std::vector<std::shared_ptr<TNode>> children;  // kept in enumeration order
   std::map<std::string, TValue, TNameLess> values;
 
-  std::vector<std::shared_ptr<TNode>>::iterator Slot(const std::string& childName) {
-    const std::string key = Fold(childName);
-    return std::lower_bound(children.begin(), children.end(), key,
-                            [](const std::shared_ptr<TNode>& n, const std::string& k) {
-                              return Fold(n->name) < k;
+  std::vector<std::shared_ptr<TNode>>::iterator Slot(const std::u16string& childKey) {
+    return std::lower_bound(children.begin(), children.end(), childKey,
+                            [](const std::shared_ptr<TNode>& n, const std::u16string& k) {
+                              return n->key < k;
                             });
   }
   TNode* Child(const std::string& childName) {
-    auto it = Slot(childName);
-    return it != children.end() && SameName((*it)->name, childName) ? it->get() : nullptr;
+    const std::u16string childKey = NameKey(childName);
+    auto it = Slot(childKey);
+    return it != children.end() && (*it)->key == childKey ? it->get() : nullptr;
   }
   TNode* AddChild(const std::string& childName) {
     auto node = std::make_shared<TNode>();
-    node->name = childName;
+    node->name = Respell(childName);
+    node->key = NameKey(childName);
     node->parent = this;
-    return children.insert(Slot(childName), std::move(node))->get();
+    auto slot = Slot(node->key);
+    return children.insert(slot, std::move(node))->get();
   }
 };
 
@@ -83,7 +160,7 @@ TMemoryStore::TNode* TMemoryStore::Resolve(Key key) const {
 }
 
 std::shared_ptr<TMemoryStore::TNode> TMemoryStore::Share(TNode* node) const {
-  return node == root_.get() ? root_ : *node->parent->Slot(node->name);
+  return node == root_.get() ? root_ : *node->parent->Slot(node->key);
 }
 
 std::string TMemoryStore::PathOf(const TNode* node) const {
@@ -110,8 +187,11 @@ std::size_t TMemoryStore::Count(TOp op) const {
 Error TMemoryStore::OpenKey(Key parent, const char* subKey, Key* result) {
   TNode* node = Resolve(parent);
   const std::string sub = subKey ? subKey : "";
-  if (!node || node->deleted) return Record(TOp::Open, node, sub, kKeyDeleted);
-  for (const auto& part : Split(sub)) {
+  if (!node) return Record(TOp::Open, node, sub, kInvalidHandle);
+  if (node->deleted) return Record(TOp::Open, node, sub, kKeyDeleted);
+  const auto parts = Split(sub);
+  if (const Error bad = CheckSubKey(sub, parts)) return Record(TOp::Open, node, sub, bad);
+  for (const auto& part : parts) {
     node = node->Child(part);
     if (!node) return Record(TOp::Open, Resolve(parent), sub, kFileNotFound);
   }
@@ -125,15 +205,15 @@ Error TMemoryStore::OpenKey(Key parent, const char* subKey, Key* result) {
 Error TMemoryStore::CreateKey(Key parent, const char* subKey, Key* result) {
   TNode* node = Resolve(parent);
   const std::string sub = subKey ? subKey : "";
-  if (!node || node->deleted) return Record(TOp::Create, node, sub, kKeyDeleted);
-  for (const auto& part : Split(sub)) {
+  if (!node) return Record(TOp::Create, node, sub, kInvalidHandle);
+  if (node->deleted) return Record(TOp::Create, node, sub, kKeyDeleted);
+  const auto parts = Split(sub);
+  if (const Error bad = CheckSubKey(sub, parts)) return Record(TOp::Create, node, sub, bad);
+  // Wine creates a subkey below a key that refuses full access; only the
+  // key finally opened is asked for it.
+  for (const auto& part : parts) {
     TNode* child = node->Child(part);
-    if (!child) {
-      if (part.size() > kMaxKeyNameLength) return Record(TOp::Create, node, sub, kInvalidParameter);
-      if (denied_.count(Canon(PathOf(node)))) return Record(TOp::Create, node, sub, kAccessDenied);
-      child = node->AddChild(part);
-    }
-    node = child;
+    node = child ? child : node->AddChild(part);
   }
   if (denied_.count(Canon(PathOf(node)))) return Record(TOp::Create, node, "", kAccessDenied);
   const Key handle = nextHandle_++;
@@ -146,7 +226,7 @@ Error TMemoryStore::QueryValue(Key key, const char* name, std::uint32_t* type, s
                                std::uint32_t* size) {
   TNode* node = Resolve(key);
   const std::string valueName = name ? name : "";
-  if (!node) return Record(TOp::Query, node, valueName, 6 /* ERROR_INVALID_HANDLE */);
+  if (!node) return Record(TOp::Query, node, valueName, kInvalidHandle);
   if (node->deleted) return Record(TOp::Query, node, valueName, kKeyDeleted);
   auto it = node->values.find(valueName);
   if (it == node->values.end()) return Record(TOp::Query, node, valueName, kFileNotFound);
@@ -169,10 +249,10 @@ Error TMemoryStore::SetValue(Key key, const char* name, std::uint32_t type,
                              const std::uint8_t* data, std::uint32_t size) {
   TNode* node = Resolve(key);
   const std::string valueName = name ? name : "";
-  if (!node) return Record(TOp::Set, node, valueName, 6 /* ERROR_INVALID_HANDLE */);
+  if (!node) return Record(TOp::Set, node, valueName, kInvalidHandle);
   if (node->deleted) return Record(TOp::Set, node, valueName, kKeyDeleted);
-  const std::string path = Canon(PathOf(node));
-  if (refused_.count({path, std::string()}) || refused_.count({path, Fold(valueName)}))
+  const std::u16string path = Canon(PathOf(node));
+  if (refused_.count({path, std::u16string()}) || refused_.count({path, NameKey(valueName)}))
     return Record(TOp::Set, node, valueName, kAccessDenied);
   TValue& value = node->values[valueName];
   value.type = type;
@@ -182,11 +262,13 @@ Error TMemoryStore::SetValue(Key key, const char* name, std::uint32_t type,
 
 Error TMemoryStore::QueryInfoKey(Key key, std::uint32_t* subKeys, std::uint32_t* maxSubKeyLen) {
   TNode* node = Resolve(key);
-  if (!node) return Record(TOp::QueryInfo, node, "", 6 /* ERROR_INVALID_HANDLE */);
+  if (!node) return Record(TOp::QueryInfo, node, "", kInvalidHandle);
   if (node->deleted) return Record(TOp::QueryInfo, node, "", kKeyDeleted);
   if (noInfo_.count(Canon(PathOf(node)))) return Record(TOp::QueryInfo, node, "", kAccessDenied);
+  // As the registry counts it: in UTF-16 code units, so a name of
+  // double-byte characters is longer in the ANSI form than reported.
   std::size_t longest = 0;
-  for (const auto& child : node->children) longest = std::max(longest, child->name.size());
+  for (const auto& child : node->children) longest = std::max(longest, child->key.size());
   if (subKeys) *subKeys = static_cast<std::uint32_t>(node->children.size());
   if (maxSubKeyLen) *maxSubKeyLen = static_cast<std::uint32_t>(longest);
   return Record(TOp::QueryInfo, node, "", kSuccess);
@@ -194,7 +276,7 @@ Error TMemoryStore::QueryInfoKey(Key key, std::uint32_t* subKeys, std::uint32_t*
 
 Error TMemoryStore::EnumKey(Key key, std::uint32_t index, char* name, std::uint32_t* nameLen) {
   TNode* node = Resolve(key);
-  if (!node) return Record(TOp::Enum, node, "", 6 /* ERROR_INVALID_HANDLE */);
+  if (!node) return Record(TOp::Enum, node, "", kInvalidHandle);
   if (node->deleted) return Record(TOp::Enum, node, "", kKeyDeleted);
   if (index >= node->children.size()) return Record(TOp::Enum, node, "", kNoMoreItems);
   const std::string& childName = node->children[index]->name;
@@ -207,15 +289,15 @@ Error TMemoryStore::EnumKey(Key key, std::uint32_t index, char* name, std::uint3
 void TMemoryStore::CloseKey(Key key) {
   auto it = handles_.find(key);
   Record(TOp::Close, it == handles_.end() ? nullptr : it->second.get(), "",
-         it == handles_.end() ? 6 : kSuccess);
+         it == handles_.end() ? kInvalidHandle : kSuccess);
   if (it != handles_.end()) handles_.erase(it);
 }
 
-std::string TMemoryStore::Canon(const std::string& path) {
-  std::string out;
+std::u16string TMemoryStore::Canon(const std::string& path) {
+  std::u16string out;
   for (const auto& part : Split(path)) {
-    if (!out.empty()) out += '\\';
-    out += Fold(part);
+    if (!out.empty()) out += u'\\';
+    out += NameKey(part);
   }
   return out;
 }
@@ -287,7 +369,7 @@ void TMemoryStore::DeleteKey(const std::string& path) {
     for (auto& c : n->children) stack.push_back(c.get());
   }
   auto& siblings = node->parent->children;
-  siblings.erase(node->parent->Slot(node->name));
+  siblings.erase(node->parent->Slot(node->key));
 }
 
 std::vector<std::string> TMemoryStore::SubKeys(const std::string& path) const {
@@ -324,7 +406,7 @@ std::set<std::string> TMemoryStore::KeyPaths() const {
 
 void TMemoryStore::DenyFullAccess(const std::string& path) { denied_.insert(Canon(path)); }
 void TMemoryStore::RefuseWrite(const std::string& path, const std::string& name) {
-  refused_.insert({Canon(path), Fold(name)});
+  refused_.insert({Canon(path), NameKey(name)});
 }
 void TMemoryStore::FailQueryInfo(const std::string& path) { noInfo_.insert(Canon(path)); }
 void TMemoryStore::ClearFaults() {

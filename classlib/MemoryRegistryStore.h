@@ -1,7 +1,8 @@
 #pragma once
 // An in-memory registry with the Win32 behaviour that TRegistry relies on:
 // names compared without regard to letter case, subkeys enumerated in the
-// registry's order, the sizes of the ANSI functions. It can be told to fail,
+// registry's order, the sizes of the ANSI functions (name lengths reported
+// in UTF-16 code units, as the registry holds names). It can be told to fail,
 // and it records every operation for tests and call counts.
 
 #include <cstdint>
@@ -15,8 +16,9 @@
 
 namespace reg {
 
-// Orders names as the registry enumerates them (seen on Wine: letters
-// compared as lower case, so "_x" comes before "A").
+// Orders names as the registry enumerates them (seen on Wine): by their
+// UTF-16 form with letters compared as lower case, so "_x" comes before "A"
+// and full-width "\x82\x60" is the same name as "\x82\x81".
 struct TNameLess {
   bool operator()(const std::string& a, const std::string& b) const;
 };
@@ -86,15 +88,15 @@ class TMemoryStore : public TStore {
   std::shared_ptr<TNode> Share(TNode* node) const;
   TNode* Walk(const std::string& path, bool create, Error* error);
   const TNode* Walk(const std::string& path) const;
-  static std::string Canon(const std::string& path);
+  static std::u16string Canon(const std::string& path);
   std::string PathOf(const TNode* node) const;
   Error Record(TOp op, const TNode* node, const std::string& name, Error result);
 
   std::shared_ptr<TNode> root_;
   std::map<Key, std::shared_ptr<TNode>> handles_;
   Key nextHandle_ = 16;
-  std::set<std::string> denied_, noInfo_;
-  std::set<std::pair<std::string, std::string>> refused_;
+  std::set<std::u16string> denied_, noInfo_;
+  std::set<std::pair<std::u16string, std::u16string>> refused_;
   std::vector<TOpRecord> log_;
 };
 
