@@ -76,7 +76,7 @@ class TEditWindow : public TControlWindow {
       case WM_LBUTTONUP: {
         // The edit ends its own capture first; a click counts only when
         // released inside the field.
-        result = DefSubclassProc(Handle(), msg, wp, lp);
+        result = CallPrevious(msg, wp, lp);
         const bool click = std::exchange(pressed_, false) && Inside(lp);
         if (click) edit_.UserClick();
         return true;

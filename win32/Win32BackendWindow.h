@@ -32,15 +32,17 @@ class TWin32Window {
   // Enters the window into the table (and, for a system control, routes its
   // messages through Message first).
   void Attach(HWND hwnd, bool subclass);
+  // The control's own procedure, for a message handled before and after it.
+  LRESULT CallPrevious(UINT msg, WPARAM wp, LPARAM lp);
   // The window is gone: forget it.
   void Detach();
   // Destroys the window if it still exists.
   void DestroyHandle();
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd_ = nullptr;
-  bool subclassed_ = false;
+  WNDPROC previous_ = nullptr;  // the system control's procedure, when subclassed
 };
 
 // Runs a window procedure's own work so that nothing escapes into the
