@@ -42,7 +42,7 @@ bool RunOnce(const char* program, double* ms, SIZE_T* peakKiB) {
   // Idle means its loop waits for input; then its window must be up.
   WaitForInputIdle(pi.hProcess, 30000);
   TFind find{pi.dwProcessId, nullptr};
-  for (int i = 0; i < 3000 && !find.hwnd; ++i) {
+  for (int i = 0; i < 30000 && !find.hwnd; ++i) {
     EnumWindows(FindShown, reinterpret_cast<LPARAM>(&find));
     if (!find.hwnd) Sleep(1);
   }

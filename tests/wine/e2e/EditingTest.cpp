@@ -35,23 +35,23 @@ void SeedTwoMailAccounts(const char* defaultMail) {
 void Key(HWND control, WPARAM key) {
   PostMessageW(control, WM_KEYDOWN, key, 0);
   PostMessageW(control, WM_KEYUP, key, 0xC0000000);
-  SendMessageW(control, WM_NULL, 0, 0);
+  SendWaiting(control, WM_NULL);
 }
 
 void Type(HWND edit, const wchar_t* text) {
   for (const wchar_t* c = text; *c; ++c) {
     PostMessageW(edit, WM_CHAR, *c, 1);
-    SendMessageW(edit, WM_NULL, 0, 0);
+    SendWaiting(edit, WM_NULL);
   }
 }
 
 void ClickInside(HWND control) {
   PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 8));
   PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(10, 8));
-  SendMessageW(control, WM_NULL, 0, 0);
+  SendWaiting(control, WM_NULL);
 }
 
-bool Checked(HWND radio) { return SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Checked(HWND radio) { return SendWaiting(radio, BM_GETCHECK) == BST_CHECKED; }
 
 TEST(RealEditing, TypedServerStaysWithItsAccountAndReachesOnlyIt) {
   SeedTwoMailAccounts("00000001");
@@ -61,13 +61,13 @@ TEST(RealEditing, TypedServerStaysWithItsAccountAndReachesOnlyIt) {
   EXPECT_EQ(TextOf(smtp), L"smtp1.example.jp");
   Key(mail, VK_DOWN);  // the second account
   EXPECT_EQ(TextOf(smtp), L"smtp2.example.jp");
-  SendMessageW(smtp, EM_SETSEL, 0, -1);
+  SendWaiting(smtp, EM_SETSEL, 0, -1);
   Type(smtp, L"mx.example.jp");
   Key(mail, VK_UP);
   EXPECT_EQ(TextOf(smtp), L"smtp1.example.jp");
   Key(mail, VK_DOWN);
   EXPECT_EQ(TextOf(smtp), L"mx.example.jp");
-  Press(program.At(kOK.x, kOK.y));
+  Click(program.At(kOK.x, kOK.y));
   EXPECT_EQ(program.Wait(), 0);
   EXPECT_EQ(real::GetString(kMail2, "SMTP Server"), "mx.example.jp");
   EXPECT_EQ(real::GetString(kMail1, "SMTP Server"), "smtp1.example.jp");
@@ -82,7 +82,7 @@ TEST(RealEditing, ModeFollowsClicksIntoTheProxyFieldAndTheDialupList) {
        dialup = program.At(kDialup.x, kDialup.y), proxy = program.At(kProxyField.x, kProxyField.y);
   ASSERT_TRUE(Checked(lan));
   // Moving into the field by keyboard is no click.
-  SendMessageW(program.Form(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(proxy), TRUE);
+  SendWaiting(program.Form(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(proxy), TRUE);
   Type(proxy, L"x");
   EXPECT_TRUE(Checked(lan));
   EXPECT_FALSE(Checked(quendle));
@@ -109,11 +109,11 @@ TEST(RealEditing, TypingWithNoMailAccountShowsTheListErrorOncePerKey) {
     EXPECT_EQ(box.caption, L"Orvik for Quendle");
     EXPECT_EQ(box.text, W("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています."));
     EXPECT_NE(box.icon, nullptr);
-    Press(box.ok);
+    Click(box.ok);
     for (int i = 0; i < 250 && IsWindow(box.hwnd); ++i) Sleep(20);
     EXPECT_FALSE(IsWindow(box.hwnd));
   }
-  SendMessageW(pop3, WM_NULL, 0, 0);
+  SendWaiting(pop3, WM_NULL);
   EXPECT_EQ(TextOf(pop3), L"abPop3 Mail Server");  // the field keeps what was typed
   EXPECT_EQ(WaitForMessageBox(program.Pid(), 300).hwnd, nullptr);  // no box more than once a key
 }

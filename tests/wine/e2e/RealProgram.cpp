@@ -6,6 +6,13 @@
 
 std::wstring ProgramPath;
 
+LRESULT SendWaiting(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR result = 0;
+  EXPECT_NE(SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_NORMAL, 15000, &result), 0)
+      << "the program did not answer message " << msg;
+  return static_cast<LRESULT>(result);
+}
+
 namespace real {
 
 namespace {

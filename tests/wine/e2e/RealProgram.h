@@ -45,5 +45,11 @@ class TProgram {
   HWND form_ = nullptr;
 };
 
+// Sends a message to the program and waits for it to be handled, but never
+// for ever: an unexpected error box would hold a plain SendMessage.
+LRESULT SendWaiting(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+// Presses a button of the program as a click does.
+inline void Click(HWND button) { SendWaiting(button, BM_CLICK); }
+
 // The program's own path (set from the command line by main).
 extern std::wstring ProgramPath;

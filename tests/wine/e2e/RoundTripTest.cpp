@@ -50,9 +50,9 @@ std::string OthersValues() {
 void Apply(POINT mode, const wchar_t* proxy = nullptr) {
   TProgram program;
   ASSERT_NE(program.Form(), nullptr);
-  Press(program.At(mode.x, mode.y));
-  if (proxy) SendMessageW(program.At(kProxyField.x, kProxyField.y), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(proxy));
-  Press(program.At(kOK.x, kOK.y));
+  Click(program.At(mode.x, mode.y));
+  if (proxy) SendWaiting(program.At(kProxyField.x, kProxyField.y), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(proxy));
+  Click(program.At(kOK.x, kOK.y));
   EXPECT_EQ(program.Wait(), 0);
 }
 
