@@ -127,7 +127,21 @@ struct TMemoryStore::TNode {
   TNode* parent = nullptr;
   bool deleted = false;
   std::vector<std::shared_ptr<TNode>> children;  // kept in enumeration order
-  std::map<std::string, TValue, TNameLess> values;
+  std::string path;  // from HKEY_CURRENT_USER, kept for the log
+  // By NameKey, so that a look-up folds the name once.
+  struct TNamed {
+    std::string name;
+    TValue value;
+  };
+  std::map<std::u16string, TNamed> values;
+
+  // The value of that name, made if it is not there; it keeps the spelling
+  // it was first made with, as the registry does.
+  TValue& Named(const std::string& valueName) {
+    auto& named = values[NameKey(valueName)];
+    if (named.name.empty()) named.name = valueName;
+    return named.value;
+  }
 
   std::vector<std::shared_ptr<TNode>>::iterator Slot(const std::u16string& childKey) {
     return std::lower_bound(children.begin(), children.end(), childKey,
@@ -145,6 +159,7 @@ struct TMemoryStore::TNode {
     node->name = Respell(childName);
     node->key = NameKey(childName);
     node->parent = this;
+    node->path = path.empty() ? node->name : path + "\\" + node->name;
     auto slot = Slot(node->key);
     return children.insert(slot, std::move(node))->get();
   }
@@ -163,26 +178,14 @@ std::shared_ptr<TMemoryStore::TNode> TMemoryStore::Share(TNode* node) const {
   return node == root_.get() ? root_ : *node->parent->Slot(node->key);
 }
 
-std::string TMemoryStore::PathOf(const TNode* node) const {
-  std::vector<const std::string*> parts;
-  for (; node && node != root_.get(); node = node->parent) parts.push_back(&node->name);
-  std::string path;
-  for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
-    if (!path.empty()) path += '\\';
-    path += **it;
-  }
-  return path;
-}
+std::string TMemoryStore::PathOf(const TNode* node) const { return node ? node->path : std::string(); }
 
 Error TMemoryStore::Record(TOp op, const TNode* node, const std::string& name, Error result) {
-  log_.push_back({op, node ? PathOf(node) : std::string(), name, result});
+  ++counts_[static_cast<std::size_t>(op)];
+  if (logging_) log_.push_back({op, node ? PathOf(node) : std::string(), name, result});
   return result;
 }
 
-std::size_t TMemoryStore::Count(TOp op) const {
-  return static_cast<std::size_t>(
-      std::count_if(log_.begin(), log_.end(), [op](const TOpRecord& r) { return r.op == op; }));
-}
 
 Error TMemoryStore::OpenKey(Key parent, const char* subKey, Key* result) {
   TNode* node = Resolve(parent);
@@ -228,9 +231,9 @@ Error TMemoryStore::QueryValue(Key key, const char* name, std::uint32_t* type, s
   const std::string valueName = name ? name : "";
   if (!node) return Record(TOp::Query, node, valueName, kInvalidHandle);
   if (node->deleted) return Record(TOp::Query, node, valueName, kKeyDeleted);
-  auto it = node->values.find(valueName);
+  auto it = node->values.find(NameKey(valueName));
   if (it == node->values.end()) return Record(TOp::Query, node, valueName, kFileNotFound);
-  const TValue& value = it->second;
+  const TValue& value = it->second.value;
   const auto need = static_cast<std::uint32_t>(value.data.size());
   if (type) *type = value.type;
   Error rc = kSuccess;
@@ -254,7 +257,7 @@ Error TMemoryStore::SetValue(Key key, const char* name, std::uint32_t type,
   const std::u16string path = Canon(PathOf(node));
   if (refused_.count({path, std::u16string()}) || refused_.count({path, NameKey(valueName)}))
     return Record(TOp::Set, node, valueName, kAccessDenied);
-  TValue& value = node->values[valueName];
+  TValue& value = node->Named(valueName);
   value.type = type;
   value.data.assign(data, data + size);
   return Record(TOp::Set, node, valueName, kSuccess);
@@ -326,7 +329,7 @@ void TMemoryStore::PutKey(const std::string& path) { Walk(path, true, nullptr); 
 
 void TMemoryStore::Put(const std::string& path, const std::string& name, std::uint32_t type,
                        std::vector<std::uint8_t> data) {
-  TValue& value = Walk(path, true, nullptr)->values[name];
+  TValue& value = Walk(path, true, nullptr)->Named(name);
   value.type = type;
   value.data = std::move(data);
 }
@@ -354,8 +357,8 @@ bool TMemoryStore::HasKey(const std::string& path) const { return Walk(path) != 
 const TValue* TMemoryStore::Find(const std::string& path, const std::string& name) const {
   const TNode* node = Walk(path);
   if (!node) return nullptr;
-  auto it = node->values.find(name);
-  return it == node->values.end() ? nullptr : &it->second;
+  auto it = node->values.find(NameKey(name));
+  return it == node->values.end() ? nullptr : &it->second.value;
 }
 
 void TMemoryStore::DeleteKey(const std::string& path) {
@@ -386,7 +389,7 @@ std::map<std::string, TValue> TMemoryStore::Snapshot() const {
     const TNode* n = stack.back();
     stack.pop_back();
     const std::string path = PathOf(n);
-    for (const auto& [name, value] : n->values) out[path + "|" + name] = value;
+    for (const auto& [key, named] : n->values) out[path + "|" + named.name] = named.value;
     for (const auto& c : n->children) stack.push_back(c.get());
   }
   return out;

@@ -5,6 +5,7 @@
 // in UTF-16 code units, as the registry holds names). It can be told to fail,
 // and it records every operation for tests and call counts.
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -78,8 +79,13 @@ class TMemoryStore : public TStore {
 
   std::size_t OpenKeyCount() const { return handles_.size(); }
   const std::vector<TOpRecord>& Log() const { return log_; }
-  void ClearLog() { log_.clear(); }
-  std::size_t Count(TOp op) const;
+  void ClearLog() {
+    log_.clear();
+    counts_.fill(0);
+  }
+  std::size_t Count(TOp op) const { return counts_[static_cast<std::size_t>(op)]; }
+  // Without the detailed log only the counts are kept (for timings).
+  void SetLogging(bool on) { logging_ = on; }
 
  private:
   struct TNode;
@@ -98,6 +104,8 @@ class TMemoryStore : public TStore {
   std::set<std::u16string> denied_, noInfo_;
   std::set<std::pair<std::u16string, std::u16string>> refused_;
   std::vector<TOpRecord> log_;
+  std::array<std::size_t, 7> counts_{};
+  bool logging_ = true;
 };
 
 }  // namespace reg
