@@ -58,15 +58,15 @@ TEST(RealEditing, TypedServerStaysWithItsAccountAndReachesOnlyIt) {
   TProgram program;
   ASSERT_NE(program.Form(), nullptr);
   HWND mail = program.At(kMail.x, kMail.y), smtp = program.At(kSmtp.x, kSmtp.y);
-  EXPECT_EQ(TextOf(smtp), L"smtp1.example.jp");
+  EXPECT_TRUE(Eventually([&] { return TextOf(smtp) == L"smtp1.example.jp"; })) << U8(TextOf(smtp));
   Key(mail, VK_DOWN);  // the second account
-  EXPECT_EQ(TextOf(smtp), L"smtp2.example.jp");
+  EXPECT_TRUE(Eventually([&] { return TextOf(smtp) == L"smtp2.example.jp"; })) << U8(TextOf(smtp));
   SendWaiting(smtp, EM_SETSEL, 0, -1);
   Type(smtp, L"mx.example.jp");
   Key(mail, VK_UP);
-  EXPECT_EQ(TextOf(smtp), L"smtp1.example.jp");
+  EXPECT_TRUE(Eventually([&] { return TextOf(smtp) == L"smtp1.example.jp"; })) << U8(TextOf(smtp));
   Key(mail, VK_DOWN);
-  EXPECT_EQ(TextOf(smtp), L"mx.example.jp");
+  EXPECT_TRUE(Eventually([&] { return TextOf(smtp) == L"mx.example.jp"; })) << U8(TextOf(smtp));
   Click(program.At(kOK.x, kOK.y));
   EXPECT_EQ(program.Wait(), 0);
   EXPECT_EQ(real::GetString(kMail2, "SMTP Server"), "mx.example.jp");
@@ -81,18 +81,29 @@ TEST(RealEditing, ModeFollowsClicksIntoTheProxyFieldAndTheDialupList) {
   HWND quendle = program.At(kQuendle.x, kQuendle.y), lan = program.At(kLan.x, kLan.y),
        dialup = program.At(kDialup.x, kDialup.y), proxy = program.At(kProxyField.x, kProxyField.y);
   ASSERT_TRUE(Checked(lan));
-  // Moving into the field by keyboard is no click.
+  // Input is handled in order: once a key typed after it shows, all that
+  // came before it has been handled.
+  int marks = 0;
+  auto handled = [&] {
+    const std::wstring mark(++marks, L'#');
+    Type(proxy, L"#");
+    return Eventually([&] { return TextOf(proxy).find(mark) != std::wstring::npos; });
+  };
+  // Moving into the field by keyboard, and typing, is no click.
   SendWaiting(program.Form(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(proxy), TRUE);
+  SendWaiting(proxy, EM_SETSEL, 0, -1);
   Type(proxy, L"x");
+  ASSERT_TRUE(handled());
   EXPECT_TRUE(Checked(lan));
   EXPECT_FALSE(Checked(quendle));
   ClickInside(proxy);
-  EXPECT_TRUE(Checked(quendle));
+  EXPECT_TRUE(Eventually([&] { return Checked(quendle); }));
   EXPECT_FALSE(Checked(lan));
-  ClickInside(proxy);
+  ClickInside(proxy);  // a second click changes nothing
+  ASSERT_TRUE(handled());
   EXPECT_TRUE(Checked(quendle));
   Key(program.At(kDialupList.x, kDialupList.y), VK_UP);  // "Tokyo ISP" is the last entry
-  EXPECT_TRUE(Checked(dialup));
+  EXPECT_TRUE(Eventually([&] { return Checked(dialup); }));
   EXPECT_FALSE(Checked(quendle));
   EXPECT_FALSE(Checked(lan));
 }
@@ -114,7 +125,7 @@ TEST(RealEditing, TypingWithNoMailAccountShowsTheListErrorOncePerKey) {
     EXPECT_FALSE(IsWindow(box.hwnd));
   }
   SendWaiting(pop3, WM_NULL);
-  EXPECT_EQ(TextOf(pop3), L"abPop3 Mail Server");  // the field keeps what was typed
+  EXPECT_TRUE(Eventually([&] { return TextOf(pop3) == L"abPop3 Mail Server"; })) << U8(TextOf(pop3));  // the field keeps what was typed
   EXPECT_EQ(WaitForMessageBox(program.Pid(), 300).hwnd, nullptr);  // no box more than once a key
 }
 

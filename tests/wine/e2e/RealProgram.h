@@ -51,5 +51,16 @@ LRESULT SendWaiting(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 // Presses a button of the program as a click does.
 inline void Click(HWND button) { SendWaiting(button, BM_CLICK); }
 
+// Posted input is handled after sent messages, so a test waits for what the
+// input must bring about: true once it holds, false after ms.
+template <class Condition>
+bool Eventually(Condition holds, DWORD ms = 5000) {
+  for (DWORD waited = 0;; waited += 10) {
+    if (holds()) return true;
+    if (waited >= ms) return false;
+    Sleep(10);
+  }
+}
+
 // The program's own path (set from the command line by main).
 extern std::wstring ProgramPath;
