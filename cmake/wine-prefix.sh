@@ -18,3 +18,4 @@ wineserver -p 2>/dev/null || true
 # Unmanaged windows: under a bare X server each hide of a managed top-level
 # window costs about two seconds.
 timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+sh "$(dirname "$0")/wine-fonts.sh" "$WINEPREFIX"

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Gives the window's Japanese faces a font that Debian has (VL Gothic, with
+# Latin letters too), so that Wine draws no empty boxes for them.
+export WINEPREFIX="$1" WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+key='HKCU\Software\Wine\Fonts\Replacements'
+for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic" "ＭＳ ゴシック" "MS Gothic" "MS Shell Dlg"; do
+  case "$face" in *ゴシック|"MS Gothic") font="VL Gothic" ;; *) font="VL PGothic" ;; esac
+  timeout 60 wine reg add "$key" /v "$face" /t REG_SZ /d "$font" /f </dev/null >/dev/null 2>&1
+done
