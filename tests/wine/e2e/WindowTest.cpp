@@ -58,24 +58,24 @@ TEST(RealWindow, AWrongPlacementTypeShowsTheErrorBoxThenTheDescribedWindow) {
 
   // The load did not run: every control as designed.
   std::vector<std::pair<int, HWND>> tabStops;
-  for (const TControlSpec& spec : DescribedControls()) {
-    if (!spec.windowClass) continue;
-    SCOPED_TRACE(spec.name);
-    HWND c = ChildAt(form, spec.left, spec.top);
+  for (const TControlSpec& row : DescribedControls()) {
+    if (!row.windowClass) continue;
+    SCOPED_TRACE(row.name);
+    HWND c = ChildAt(form, row.left, row.top);
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(ClassOf(c), spec.windowClass);
+    EXPECT_EQ(ClassOf(c), row.windowClass);
     const RECT r = PlaceInParent(c);
-    EXPECT_EQ(r.right - r.left, spec.width);
-    if (std::wstring(spec.windowClass) != L"ComboBox") EXPECT_EQ(r.bottom - r.top, spec.height);
-    EXPECT_EQ(IsWindowVisible(c) != FALSE, spec.shown);
-    const std::wstring text = std::wstring(spec.windowClass) == L"msctls_statusbar32" ? StatusText(c) : TextOf(c);
-    if (std::wstring(spec.windowClass) != L"ComboBox" && std::wstring(spec.windowClass) != L"ListBox")
-      EXPECT_EQ(text, W(spec.text)) << U8(text);
+    EXPECT_EQ(r.right - r.left, row.width);
+    if (std::wstring(row.windowClass) != L"ComboBox") EXPECT_EQ(r.bottom - r.top, row.height);
+    EXPECT_EQ(IsWindowVisible(c) != FALSE, row.shown);
+    const std::wstring text = std::wstring(row.windowClass) == L"msctls_statusbar32" ? StatusText(c) : TextOf(c);
+    if (std::wstring(row.windowClass) != L"ComboBox" && std::wstring(row.windowClass) != L"ListBox")
+      EXPECT_EQ(text, W(row.text)) << U8(text);
     // Tab reaches a radio button of a group only when it is the checked one,
     // as the dialog manager does; none is checked here.
     const bool uncheckedRadio = (GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_RADIOBUTTON &&
                                 SendWaiting(c, BM_GETCHECK) != BST_CHECKED;
-    if (spec.tabOrder >= 0 && spec.shown && !uncheckedRadio) tabStops.emplace_back(spec.tabOrder, c);
+    if (row.tabOrder >= 0 && row.shown && !uncheckedRadio) tabStops.emplace_back(row.tabOrder, c);
   }
   std::sort(tabStops.begin(), tabStops.end());
   std::vector<HWND> expected;

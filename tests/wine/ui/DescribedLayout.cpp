@@ -64,7 +64,7 @@ const std::vector<TControlSpec> kControls{
 
 const std::vector<TControlSpec>& DescribedControls() { return kControls; }
 
-const TControlSpec& Spec(const std::string& name) {
+const TControlSpec& DescribedControl(const std::string& name) {
   for (const auto& c : kControls)
     if (name == c.name) return c;
   throw std::out_of_range(name);

@@ -23,7 +23,7 @@ struct TControlSpec {
 };
 
 const std::vector<TControlSpec>& DescribedControls();
-const TControlSpec& Spec(const std::string& name);
+const TControlSpec& DescribedControl(const std::string& name);
 
 inline constexpr const char* kCaption = "Orvik v4.011 for Quendle";
 inline constexpr const char* kTitle = "Orvik for Quendle";
