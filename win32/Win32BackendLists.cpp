@@ -86,14 +86,19 @@ class TListWindow : public TControlWindow {
   bool IsCombo() const { return list_.Kind() == TControlKind::ComboBox; }
 
   // The closed box's height follows its selection field: grow or shrink the
-  // field until the box is as high as the model says.
+  // field until the box is as high as the model says. Asked for a field
+  // height, Wine keeps one 2 pixels higher, so the request is corrected by
+  // what comes out rather than computed once.
   void FitClosedHeight() {
-    RECT r;
-    GetWindowRect(Handle(), &r);
-    const int field = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    const int wanted = field + list_.Height() - (r.bottom - r.top);
-    if (wanted > 0 && wanted != field)
-      SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    int request = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      RECT r;
+      GetWindowRect(Handle(), &r);
+      const int off = list_.Height() - (r.bottom - r.top);
+      if (off == 0 || request + off <= 0) return;
+      request += off;
+      SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+    }
   }
 
   TListControl& list_;

@@ -8,6 +8,7 @@
 #include <imm.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "DescribedLayout.h"
@@ -37,6 +38,24 @@ TEST_F(WindowLook, EveryWindowedControlHasItsDescribedFont) {
     EXPECT_EQ(lf.lfHeight, spec.font->height);
     EXPECT_EQ(lf.lfWeight >= FW_BOLD, spec.font->bold);
     EXPECT_EQ(lf.lfUnderline != 0, spec.font->underline);
+  }
+}
+
+// A drop-down list is created with the height of its opened list; closed,
+// it must still be as high as described, like every other control.
+TEST_F(WindowLook, EveryWindowedControlHasItsDescribedSizeClosed) {
+  for (const TControlSpec& spec : DescribedControls()) {
+    if (!spec.windowClass) continue;
+    SCOPED_TRACE(spec.name);
+    const RECT r = PlaceInParent(WindowOf(*f->FindControl(spec.name)));
+    const int width = std::string(spec.name) == "StatusBar1" ? 348 - 16 : spec.width;
+    EXPECT_EQ(Describe(r), Describe(RECT{spec.left, spec.top, spec.left + width, spec.top + spec.height}));
+  }
+  // Opened, a drop-down list shows several of its items.
+  for (TComboBox* combo : {f->ComboBox1, f->ComboBox2}) {
+    RECT dropped;
+    SendMessageW(WindowOf(*combo), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_GE(dropped.bottom - dropped.top, combo->Height() + 4 * combo->ItemHeight) << combo->Name();
   }
 }
 
