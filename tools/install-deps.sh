@@ -5,7 +5,7 @@
 set -e
 need=""
 for p in cmake g++ clang make python3 libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine64 wine \
-         xvfb xauth x11-utils imagemagick locales fonts-vlgothic gnuplot-nox; do
+         xvfb xauth x11-utils imagemagick locales fonts-vlgothic fonts-liberation gnuplot-nox; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need="$need $p"
 done
 SUDO=""

@@ -24,32 +24,32 @@ struct WindowLook : ::testing::Test {
 };
 
 TEST_F(WindowLook, EveryWindowedControlHasItsDescribedFont) {
-  for (const TControlSpec& spec : DescribedControls()) {
-    if (!spec.windowClass) continue;
-    SCOPED_TRACE(spec.name);
-    HWND hwnd = WindowOf(*f->FindControl(spec.name));
+  for (const TControlSpec& row : DescribedControls()) {
+    if (!row.windowClass) continue;
+    SCOPED_TRACE(row.name);
+    HWND hwnd = WindowOf(*f->FindControl(row.name));
     ASSERT_NE(hwnd, nullptr);
     auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     ASSERT_NE(font, nullptr);
     LOGFONTW lf{};
     ASSERT_TRUE(GetObjectW(font, sizeof lf, &lf));
-    EXPECT_EQ(U8(lf.lfFaceName), spec.font->face);
-    EXPECT_EQ(lf.lfCharSet, spec.font->charset);
-    EXPECT_EQ(lf.lfHeight, spec.font->height);
-    EXPECT_EQ(lf.lfWeight >= FW_BOLD, spec.font->bold);
-    EXPECT_EQ(lf.lfUnderline != 0, spec.font->underline);
+    EXPECT_EQ(U8(lf.lfFaceName), row.font->face);
+    EXPECT_EQ(lf.lfCharSet, row.font->charset);
+    EXPECT_EQ(lf.lfHeight, row.font->height);
+    EXPECT_EQ(lf.lfWeight >= FW_BOLD, row.font->bold);
+    EXPECT_EQ(lf.lfUnderline != 0, row.font->underline);
   }
 }
 
 // A drop-down list is created with the height of its opened list; closed,
 // it must still be as high as described, like every other control.
 TEST_F(WindowLook, EveryWindowedControlHasItsDescribedSizeClosed) {
-  for (const TControlSpec& spec : DescribedControls()) {
-    if (!spec.windowClass) continue;
-    SCOPED_TRACE(spec.name);
-    const RECT r = PlaceInParent(WindowOf(*f->FindControl(spec.name)));
-    const int width = std::string(spec.name) == "StatusBar1" ? 348 - 16 : spec.width;
-    EXPECT_EQ(Describe(r), Describe(RECT{spec.left, spec.top, spec.left + width, spec.top + spec.height}));
+  for (const TControlSpec& row : DescribedControls()) {
+    if (!row.windowClass) continue;
+    SCOPED_TRACE(row.name);
+    const RECT r = PlaceInParent(WindowOf(*f->FindControl(row.name)));
+    const int width = std::string(row.name) == "StatusBar1" ? 348 - 16 : row.width;
+    EXPECT_EQ(Describe(r), Describe(RECT{row.left, row.top, row.left + width, row.top + row.height}));
   }
   // Opened, a drop-down list shows several of its items.
   for (TComboBox* combo : {f->ComboBox1, f->ComboBox2}) {
