@@ -25,6 +25,14 @@ RECT Outer(HWND hwnd) {
   return r;
 }
 
+void ExpectPlacement(HWND form, int left, int top, int width, int height) {
+  const RECT r = Outer(form);
+  EXPECT_EQ(r.left, left);
+  EXPECT_EQ(r.top, top);
+  EXPECT_EQ(r.right - r.left, width);
+  EXPECT_EQ(r.bottom - r.top, height);
+}
+
 TEST(RealWindow, AWrongPlacementTypeShowsTheErrorBoxThenTheDescribedWindow) {
   real::DeleteTree(real::Own);
   real::PutDword(real::Own, "FormTop", 40);
@@ -66,11 +74,12 @@ TEST(RealWindow, AWrongPlacementTypeShowsTheErrorBoxThenTheDescribedWindow) {
     EXPECT_EQ(ClassOf(c), row.windowClass);
     const RECT r = PlaceInParent(c);
     EXPECT_EQ(r.right - r.left, row.width);
-    if (std::wstring(row.windowClass) != L"ComboBox") EXPECT_EQ(r.bottom - r.top, row.height);
+    EXPECT_EQ(r.bottom - r.top, row.height);
     EXPECT_EQ(IsWindowVisible(c) != FALSE, row.shown);
     const std::wstring text = std::wstring(row.windowClass) == L"msctls_statusbar32" ? StatusText(c) : TextOf(c);
-    if (std::wstring(row.windowClass) != L"ComboBox" && std::wstring(row.windowClass) != L"ListBox")
+    if (std::wstring(row.windowClass) != L"ComboBox" && std::wstring(row.windowClass) != L"ListBox") {
       EXPECT_EQ(text, W(row.text)) << U8(text);
+    }
     // Tab reaches a radio button of a group only when it is the checked one,
     // as the dialog manager does; none is checked here.
     const bool uncheckedRadio = (GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_RADIOBUTTON &&
@@ -97,11 +106,7 @@ TEST(RealWindow, FirstStartThenEveryWayOfClosingStoresThePlacement) {
   {
     TProgram program;
     ASSERT_NE(program.Form(), nullptr);
-    const RECT r = Outer(program.Form());
-    EXPECT_EQ(r.left, 28);
-    EXPECT_EQ(r.top, 28);
-    EXPECT_EQ(r.right - r.left, 348);
-    EXPECT_EQ(r.bottom - r.top, 398);
+    ExpectPlacement(program.Form(), 28, 28, 348, 398);
     HWND bar = program.At(4, 336);
     EXPECT_EQ(PlaceInParent(bar).right - PlaceInParent(bar).left, 332);
     EXPECT_EQ(StatusText(bar), W(kStatusHint));
@@ -134,11 +139,7 @@ TEST(RealWindow, FirstStartThenEveryWayOfClosingStoresThePlacement) {
     real::PutDword(real::Own, "FormWidth", 500);
     TProgram program;
     ASSERT_NE(program.Form(), nullptr);
-    const RECT r = Outer(program.Form());
-    EXPECT_EQ(r.left, 200);
-    EXPECT_EQ(r.top, 100);
-    EXPECT_EQ(r.right - r.left, 500);
-    EXPECT_EQ(r.bottom - r.top, 400);
+    ExpectPlacement(program.Form(), 200, 100, 500, 400);
     HWND bar = program.At(4, 336);
     EXPECT_EQ(PlaceInParent(bar).right - PlaceInParent(bar).left, 484);
     // The user moves and sizes the window; nothing inside moves with it.
